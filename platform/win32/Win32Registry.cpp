@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <limits>
+#include <string>
 #include <utility>
 
 namespace {
@@ -84,8 +85,12 @@ RegistryBackend::Query Win32Registry::QueryValue(Key key, const AnsiString& name
 }
 
 bool Win32Registry::SetValue(Key key, const AnsiString& name, std::uint32_t type, const std::string& data) {
-    if (data.size() > std::numeric_limits<DWORD>::max()) return false;
-    return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+    if (data.size() >= std::numeric_limits<DWORD>::max()) return false;
+    // The system adds a terminating NUL that the caller did not count whenever the byte after a
+    // string's data is NUL; a non-NUL byte there keeps the data exactly as given.
+    std::string buffer = data;
+    buffer.push_back('\x01');
+    return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(buffer.data()),
                           static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }
 

@@ -75,16 +75,20 @@ public:
                   ERROR_SUCCESS);
         RegCloseKey(key);
     }
+    // Reads through the wide API, which returns exactly the stored bytes (the ANSI one may add a
+    // NUL that is not stored); strings are turned back into the ANSI code page.
     std::optional<RawValue> Get(const AnsiString& sub, const AnsiString& name) const override {
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(sub).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+        const std::wstring wideName = Widen(name);
         DWORD type = 0, size = 0;
         std::optional<RawValue> result;
-        if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+        if (RegQueryValueExW(key, wideName.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
             std::string data(size, '\0');
-            if (RegQueryValueExA(key, name.c_str(), nullptr, &type,
+            if (RegQueryValueExW(key, wideName.c_str(), nullptr, &type,
                                  size ? reinterpret_cast<BYTE*>(data.data()) : nullptr, &size) == ERROR_SUCCESS) {
                 data.resize(size);
+                if (type == REG_SZ || type == REG_EXPAND_SZ) data = Narrow(data);
                 result = RawValue{type, data};
             }
         }
@@ -109,6 +113,22 @@ public:
     }
 
 private:
+    static std::wstring Widen(const std::string& text) {
+        const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+        std::wstring out(static_cast<size_t>(n), L'\0');
+        if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+        return out;
+    }
+    // UTF-16 bytes as stored to ANSI bytes, keeping every character (a stored NUL too).
+    static std::string Narrow(const std::string& bytes) {
+        const int chars = static_cast<int>(bytes.size() / 2);
+        const auto* wide = reinterpret_cast<const wchar_t*>(bytes.data());
+        const int n = WideCharToMultiByte(CP_ACP, 0, wide, chars, nullptr, 0, nullptr, nullptr);
+        std::string out(static_cast<size_t>(n), '\0');
+        if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide, chars, out.data(), n, nullptr, nullptr);
+        return out;
+    }
+
     template <class Enum>
     std::vector<AnsiString> Enumerate(const AnsiString& sub, Enum enumerate) const {
         std::vector<AnsiString> names;

@@ -1,0 +1,4 @@
+// Entry of the definition editor.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
