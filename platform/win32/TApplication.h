@@ -36,8 +36,14 @@ public:
     // ends or until someone destroys it (Free or delete), which takes it out of the application.
     template <class F>
     void CreateForm(F*& reference) {
-        reference = CreateComponent<F>();
-        FormCreated(reference);
+        reference = AdoptNew<F>();
+        try {
+            FormCreated(reference);
+        } catch (...) {
+            reference->Free();
+            reference = nullptr;
+            throw;
+        }
     }
     TForm* MainForm() const noexcept { return mainForm_; }
     // Whether Run shows the main form first.

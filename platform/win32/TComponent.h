@@ -14,13 +14,12 @@ public:
     // Destroys the owned components, last created first, and leaves the owner's list.
     ~TComponent() override;
 
-    // Creates a T(this, args...) owned by this component and returns it; the pointer stays valid
-    // until this component or the new one is destroyed.
+    // Creates a T(this, args...) owned by this component, runs its AfterConstruction and returns
+    // it; the pointer stays valid until this component or the new one is destroyed.
     template <class T, class... A>
     T* CreateComponent(A&&... args) {
-        auto component = std::make_unique<T>(this, std::forward<A>(args)...);
-        T* raw = component.get();
-        Adopt(std::move(component));
+        T* raw = AdoptNew<T>(std::forward<A>(args)...);
+        raw->AfterConstruction();
         return raw;
     }
 
@@ -37,6 +36,14 @@ public:
     TComponent* Components(int index) const noexcept;
 
 protected:
+    // Creates a T(this, args...) owned by this component, without running AfterConstruction.
+    template <class T, class... A>
+    T* AdoptNew(A&&... args) {
+        auto component = std::make_unique<T>(this, std::forward<A>(args)...);
+        T* raw = component.get();
+        Adopt(std::move(component));
+        return raw;
+    }
     // Destroys the owned components now, last created first.
     void DestroyComponents() noexcept;
 

@@ -26,8 +26,8 @@ public:
     AnsiString ClassName() const override { return "TForm"; }
 
     // Runs once after construction: makes the window (and those of the controls), then runs
-    // OnCreate. The application's CreateForm calls it; a form made otherwise calls it itself.
-    void AfterConstruction();
+    // OnCreate. CreateForm and CreateComponent call it; a form made otherwise calls it itself.
+    void AfterConstruction() override;
 
     // --- Settings ----------------------------------------------------------------------------
     TFormBorderStyle BorderStyle() const noexcept { return borderStyle_; }

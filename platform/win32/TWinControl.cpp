@@ -76,7 +76,22 @@ bool IsReflected(UINT msg) { return msg >= CN_BASE && msg < CN_BASE + 0x400; }
 }  // namespace
 
 TWinControl::TWinControl(TComponent* owner, TWinControl* parent) : TComponent(owner) {
-    if (parent != nullptr) SetParent(parent);
+    if (parent != nullptr) LinkTo(parent);  // the window comes in AfterConstruction
+}
+
+void TWinControl::AfterConstruction() {
+    if (!isForm_ && handle_ == nullptr && parent_ != nullptr && parent_->handle_ != nullptr) {
+        CreateHandle();
+        if (align_ != alNone) parent_->RealignControls();
+    }
+}
+
+void TWinControl::LinkTo(TWinControl* parent) {
+    for (TWinControl* p = parent; p != nullptr; p = p->parent_)
+        if (p == this) throw Exception("A control cannot lie on itself");
+    parent_ = parent;
+    parent_->controls_.push_back(this);
+    parent_->tabList_.push_back(this);
 }
 
 TWinControl::~TWinControl() {
@@ -96,14 +111,12 @@ void TWinControl::SetParent(TWinControl* parent) {
         if (p == this) throw Exception("A control cannot lie on itself");
     DestroyHandle();
     if (parent_ != nullptr) parent_->RemoveControl(this);
-    parent_ = parent;
-    if (parent_ != nullptr) {
-        parent_->controls_.push_back(this);
-        parent_->tabList_.push_back(this);
-        if (parent_->handle_ != nullptr) {
-            CreateHandle();
-            if (align_ != alNone) parent_->RealignControls();
-        }
+    parent_ = nullptr;
+    if (parent == nullptr) return;
+    LinkTo(parent);
+    if (parent_->handle_ != nullptr) {
+        CreateHandle();
+        if (align_ != alNone) parent_->RealignControls();
     }
 }
 

@@ -26,12 +26,14 @@ class TForm;
 class TWinControl : public TComponent {
 public:
     // The control belongs to `owner` (usually its form) and lies on `parent` (may be given
-    // later with SetParent).
+    // later with SetParent). Its window is made by AfterConstruction when the parent has one
+    // already (create controls with CreateComponent), else with the parent's window, or on demand.
     explicit TWinControl(TComponent* owner, TWinControl* parent = nullptr);
     // Destroys the window (and with it the windows of the controls on it) and leaves the parent.
     ~TWinControl() override;
 
     AnsiString ClassName() const override { return "TWinControl"; }
+    void AfterConstruction() override;
 
     // --- Place -------------------------------------------------------------------------------
     TWinControl* Parent() const noexcept { return parent_; }
@@ -195,6 +197,7 @@ private:
     void HintChanged();
     bool ReflectToChild(TMessage& message, HWND child);
     void RemoveControl(TWinControl* control) noexcept;
+    void LinkTo(TWinControl* parent);
 
     HWND handle_ = nullptr;
     WNDPROC baseProc_ = nullptr;

@@ -1,17 +1,15 @@
 #include "GuiTestBed.h"
 
-#include <windows.h>
-
 void GuiTest::SetUp() {
     previous_ = Application;
     application_ = std::make_unique<TApplication>();
     Application = application_.get();
     Application->Initialize();
-    // An exception that reaches a window procedure fails the test instead of opening a message box.
-    Application->OnException = [](TObject*, const Exception& e) { ADD_FAILURE() << "unexpected exception: " << e.Message(); };
+    Application->OnException = [this](TObject*, const Exception& e) { exceptions.push_back(e.Message()); };
 }
 
 void GuiTest::TearDown() {
+    EXPECT_TRUE(exceptions.empty()) << "first: " << (exceptions.empty() ? "" : exceptions.front());
     application_.reset();
     Application = previous_;
     MSG message;
@@ -33,4 +31,10 @@ void GuiTest::Pump() {
         Application->ProcessMessages();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
+}
+
+void GuiTest::PostKey(HWND window, UINT virtualKey) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, WM_KEYDOWN, virtualKey, scan | 1);
+    PostMessageA(window, WM_KEYUP, virtualKey, scan | 1 | (LPARAM{3} << 30));
 }

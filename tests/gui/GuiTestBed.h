@@ -1,8 +1,13 @@
 #pragma once
-// A fresh application object for each test, and waiting for states while messages are handled.
+// A fresh application object for each test, waiting for states while messages are handled, and
+// key presses posted the way the system queues them.
+#include <windows.h>
+
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,8 +23,12 @@ protected:
                         std::chrono::milliseconds timeout = std::chrono::milliseconds(3000));
     // Handles the messages that are waiting, a few rounds.
     static void Pump();
+    // Queues a key press (WM_KEYDOWN, WM_KEYUP) for `window`, as the keyboard would.
+    static void PostKey(HWND window, UINT virtualKey);
 
     TApplication& App() { return *application_; }
+    // Exceptions that reached the application's handling (in place of the error box).
+    std::vector<std::string> exceptions;
 
 private:
     std::unique_ptr<TApplication> application_;
