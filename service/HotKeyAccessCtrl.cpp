@@ -15,7 +15,7 @@ HotKeyAccessCtrl::HotKeyAccessCtrl(Window window, const AnsiString& baseName, Ho
     ForEachCombination([this](char key, bool ctrl, bool alt, bool shift) {
         const int slot = SlotOf(key, ctrl, alt, shift);
         registered[slot] = false;
-        atoms[slot] = this->system.AddAtom(AtomName(key, ctrl, alt, shift));
+        atoms[slot] = this->system.AddGlobalAtom(AtomName(key, ctrl, alt, shift));
         if (atoms[slot] == 0) {
             available[slot] = false;
             return;
@@ -28,7 +28,7 @@ HotKeyAccessCtrl::~HotKeyAccessCtrl() {
     UnregisterAll();
     for (std::uint16_t& atom : atoms) {
         // An atom that was never added has nothing to release.
-        if (atom != 0) system.DeleteAtom(atom);
+        if (atom != 0) system.DeleteGlobalAtom(atom);
         atom = 0;
     }
 }

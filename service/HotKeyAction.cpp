@@ -31,8 +31,8 @@ void RunHotKeyAction(const HotKey* definition, ShellAccess& shell, ShellAccess::
         if (popupEditor) popupEditor();
         return;
     case HotKeyActionKind::ShellBind:
-        if (const ShellAccess::Window window = shell.FindWindow(kShellWindowClass, nullptr); window != 0)
-            shell.PostMessage(window, kWmHotKey, static_cast<std::uintptr_t>(action.shellNumber), 0);
+        if (const ShellAccess::Window window = shell.FindTopWindow(kShellWindowClass, nullptr); window != 0)
+            shell.PostToWindow(window, kWmHotKey, static_cast<std::uintptr_t>(action.shellNumber), 0);
         return;
     }
 }

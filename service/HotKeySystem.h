@@ -13,9 +13,9 @@ public:
 
     virtual ~HotKeySystem() = default;
     // GlobalAddAtomA: the atom of `name`, 0 on failure.
-    virtual std::uint16_t AddAtom(const AnsiString& name) = 0;
+    virtual std::uint16_t AddGlobalAtom(const AnsiString& name) = 0;
     // GlobalDeleteAtom.
-    virtual void DeleteAtom(std::uint16_t atom) = 0;
+    virtual void DeleteGlobalAtom(std::uint16_t atom) = 0;
     // RegisterHotKey with the MOD_* flags and the virtual-key code; false on failure.
     virtual bool RegisterHotKey(Window window, int id, unsigned modifiers, unsigned virtualKey) = 0;
     // UnregisterHotKey; false on failure.

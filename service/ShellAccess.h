@@ -17,8 +17,8 @@ public:
     virtual std::intptr_t Execute(Window owner, const char* verb, const char* file, const char* parameters,
                                   const char* directory, int showCmd) = 0;
     // FindWindowA; a null caption matches any.
-    virtual Window FindWindow(const char* className, const char* caption) = 0;
-    virtual bool PostMessage(Window window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    virtual Window FindTopWindow(const char* className, const char* caption) = 0;
+    virtual bool PostToWindow(Window window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
     // The folder of the running program, without a trailing backslash.
     virtual AnsiString ProgramFolder() = 0;
 };

@@ -11,14 +11,14 @@ class FakeHotKeySystem : public HotKeySystem {
 public:
     using Chord = std::pair<unsigned, unsigned>;  // modifiers, virtual key
 
-    std::uint16_t AddAtom(const AnsiString& name) override {
+    std::uint16_t AddGlobalAtom(const AnsiString& name) override {
         ++adds;
         if (failAtoms.count(name) != 0) return 0;
         auto [it, inserted] = atoms.try_emplace(name, static_cast<std::uint16_t>(0xC000 + atoms.size()));
         (void)inserted;
         return it->second;
     }
-    void DeleteAtom(std::uint16_t atom) override {
+    void DeleteGlobalAtom(std::uint16_t atom) override {
         deleted.insert(atom);
         ++deletes;
     }

@@ -32,13 +32,13 @@ public:
         executions.push_back({owner, verb, file, text(parameters), text(directory), showCmd});
         return failFiles.count(file) != 0 ? 2 : 42;
     }
-    Window FindWindow(const char* className, const char* caption) override {
+    Window FindTopWindow(const char* className, const char* caption) override {
         ++finds;
         for (const auto& [key, window] : windows)
             if (key.first == className && (caption == nullptr || key.second == caption)) return window;
         return 0;
     }
-    bool PostMessage(Window window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
+    bool PostToWindow(Window window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override {
         posts.push_back({window, message, wParam, lParam});
         return true;
     }
