@@ -2,7 +2,7 @@
 # Checks that each program is a 32-bit GUI executable for Windows that needs no DLL beyond
 # Windows' own.
 set -u
-allowed='^(KERNEL32|USER32|GDI32|SHELL32|COMCTL32|COMDLG32|ADVAPI32|OLE32|msvcrt)\.dll$'
+allowed='^(KERNEL32|USER32|GDI32|SHELL32|COMCTL32|COMDLG32|ADVAPI32|OLE32|OLEAUT32|MSIMG32|UXTHEME|SHLWAPI|msvcrt)\.dll$'
 rc=0
 for exe in "$@"; do
   if ! file "$exe" | grep -q 'PE32 executable (GUI) Intel 80386'; then
