@@ -122,16 +122,31 @@ TEST_F(FormKeys, TabWalksTheTabStopsInTabOrderAcrossPanels) {
 
 // --- Modal forms ---------------------------------------------------------------------------------
 
+constexpr UINT kCheckFocus = WM_USER + 21;
+
 class ModalForm : public TForm {
 public:
     explicit ModalForm(TComponent* owner) : TForm(owner) {
+        Edit = CreateComponent<TEdit>(this);
         Ok = CreateComponent<TButton>(this);
+        Ok->SetTop(40);
         Ok->SetModalResult(mrOk);
         Ok->OnClick = [this](TObject*) { mainEnabledWhileModal = IsWindowEnabled(Application->MainForm()->Handle()); };
+        OnShow = [this](TObject*) { Ok->SetFocus(); };  // before the window is visible
     }
     AnsiString ClassName() const override { return "TModalTestForm"; }
+    void Dispatch(TMessage& message) override {
+        if (message.Msg == kCheckFocus) {
+            okFocusedWhileModal = Ok->Focused();
+            SetModalResult(static_cast<TModalResult>(message.WParam));
+            return;
+        }
+        TForm::Dispatch(message);
+    }
+    TEdit* Edit;
     TButton* Ok;
     BOOL mainEnabledWhileModal = TRUE;
+    bool okFocusedWhileModal = false;
 };
 
 using ModalForms = GuiTest;
@@ -152,6 +167,10 @@ TEST_F(ModalForms, ShowModalReturnsTheResultOfTheButtonOrCancelForTheCloseBox) {
     PostMessageA(dialog->Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
     EXPECT_TRUE(IsWindow(dialog->Handle()));  // only hidden, ready for the next time
+
+    PostMessageA(dialog->Handle(), kCheckFocus, 7, 0);
+    EXPECT_EQ(dialog->ShowModal(), 7);
+    EXPECT_TRUE(dialog->okFocusedWhileModal);  // the focus that OnShow gave survived the activation
 }
 
 // --- Closing and ownership -----------------------------------------------------------------------
@@ -211,6 +230,16 @@ TEST_F(FormLifetime, AFormItsCreatorDestroysLeavesTheApplication) {
     main->Free();
     EXPECT_EQ(App().MainForm(), nullptr);
     EXPECT_EQ(App().ComponentCount(), 0);
+}
+
+TEST_F(FormLifetime, TheApplicationsOwnWindowIsHiddenAndCarriesTheTitle) {
+    App().SetTitle("Gui-Test-Title");
+    const HWND window = FindWindowA("TApplication", "Gui-Test-Title");
+    EXPECT_EQ(window, App().Handle());
+    EXPECT_FALSE(IsWindowVisible(window));
+    KeyForm* form = nullptr;
+    App().CreateForm(form);
+    EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), window);  // forms have no taskbar button of their own
 }
 
 TEST_F(FormLifetime, OnCreateRunsOnceTheWindowExists) {
