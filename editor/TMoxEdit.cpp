@@ -47,7 +47,8 @@ void TMoxEdit::DropFiles(HDROP drop) {
         std::vector<char> buffer(static_cast<size_t>(length) + 11, '\0');
         UINT copied = DragQueryFileA(drop, i, buffer.data(), length + 10);
         if (copied > length + 10) copied = length + 10;
-        files->Add(AnsiString(buffer.data(), copied));
+        // No file has an empty name; some shells report one for an empty drop.
+        if (copied > 0) files->Add(AnsiString(buffer.data(), copied));
     }
-    if (OnDropFiles) OnDropFiles(this, files.get());
+    if (files->Count() > 0 && OnDropFiles) OnDropFiles(this, files.get());
 }
