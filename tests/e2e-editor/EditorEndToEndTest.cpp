@@ -420,3 +420,62 @@ TEST_F(EditorEndToEnd, ParamsDialogCancelLeavesTheRow) {
 }
 
 }  // namespace
+
+namespace {
+
+// Not a check but a stage for scripts/editor-screenshots.sh: with TAVREX_SCREENSHOT_DIR set, it
+// puts the grid and the parameters dialog on the screen one after the other, each time writing
+// "<name>.ready" into that folder and waiting for the script's "<name>.done".
+class EditorScreens : public EditorEndToEnd {
+protected:
+    static std::string Folder() {
+        const char* dir = getenv("TAVREX_SCREENSHOT_DIR");
+        if (dir == nullptr || *dir == '\0') return {};
+        std::string path = dir;
+        if (path[0] == '/') {
+            for (char& c : path)
+                if (c == '/') c = '\\';
+            path = "Z:" + path;
+        }
+        return path;
+    }
+    static bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    // Lets the script take its picture.
+    static void Stage(const std::string& name) {
+        const std::string folder = Folder();
+        WindowFinder::PumpUntil([] { return false; }, 500);  // let the windows paint
+        HANDLE ready = CreateFileA((folder + "\\" + name + ".ready").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(ready, INVALID_HANDLE_VALUE);
+        CloseHandle(ready);
+        EXPECT_TRUE(WindowFinder::PumpUntil([&] { return Exists(folder + "\\" + name + ".done"); }, 60000));
+    }
+};
+
+TEST_F(EditorScreens, GridAndParametersDialog) {
+    if (Folder().empty()) GTEST_SKIP() << "only for scripts/editor-screenshots.sh";
+    WriteDefinitions({{'A', false, false, false, "C:\\Windows\\notepad.exe", 0},
+                      {'B', false, false, false, "", 1},
+                      {'C', false, false, false, "", 122},
+                      {'E', false, false, false, "C:\\reserved\\explorer.exe", 0},
+                      {'N', false, false, false, "C:\\Program Files\\日本語のフォルダ\\アプリ.exe", 0, "C:\\work", 3},
+                      {'Q', false, false, false, "", 8}});
+    HWND grid = StartEditor();
+    ASSERT_NE(grid, nullptr);
+    Stage("grid");
+    HWND dialog = OpenParams(grid, 'N');
+    ASSERT_NE(dialog, nullptr);
+    Stage("params-launch");
+    CloseParamsWith(dialog, "Cancel");
+    dialog = OpenParams(grid, 'C');
+    ASSERT_NE(dialog, nullptr);
+    Stage("params-shellbind");
+    CloseParamsWith(dialog, "Cancel");
+    Toggle(grid, "CTRL");
+    Toggle(grid, "SHIFT");
+    Stage("grid-ctrl-shift");
+    PostMessageA(FindWindowA("TTvrMainFormD", "TvrMainFormD"), kCloseEditor, 0, 0);
+    ExpectEnded();
+}
+
+}  // namespace
