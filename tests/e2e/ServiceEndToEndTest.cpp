@@ -3,9 +3,12 @@
 // stand-in windows for the shell ("ProgMan") and the editor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "E2eSupport.h"
+
+#include <shellapi.h>
 
 using namespace e2e;
 
@@ -245,4 +248,93 @@ TEST_F(ServiceTest, StartWithoutKeyCreatesThePathAndWritesNoValue) {
     EXPECT_TRUE(KeyExists(kListKey));
     EXPECT_TRUE(ValueNames(kListKey).empty());
     EXPECT_TRUE(SubkeyNames(kListKey).empty());
+}
+
+namespace {
+// Whether the service's icon is in the notification area: deleting it succeeds only when it is
+// there (so a true result also takes it away).
+bool TakeTrayIcon(HWND tray) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = tray;
+    data.uID = 100;
+    return Shell_NotifyIconA(NIM_DELETE, &data) != FALSE;
+}
+
+HWND VisibleWindow(const char* className) {
+    HWND window = FindWindowA(className, nullptr);
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+}  // namespace
+
+TEST_F(ServiceTest, IconComesBackWhenTheTaskbarIsRebuilt) {
+    StartService();
+    HWND tray = FindWindowA("TTvrTrayForm", "TvrTrayForm");
+    ASSERT_NE(tray, nullptr);
+    EXPECT_FALSE(IsWindowVisible(tray));
+    EXPECT_FALSE(IsWindowVisible(serviceWindow));
+    ASSERT_TRUE(TakeTrayIcon(tray)) << "the icon was not in the notification area";
+    ASSERT_FALSE(TakeTrayIcon(tray));
+
+    const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    PostMessageA(tray, taskbarCreated, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return TakeTrayIcon(tray); }, 5s)) << "the icon did not come back";
+}
+
+TEST_F(ServiceTest, DoubleClickOnTheIconAndDefineRaiseOrStartTheEditor) {
+    StartService();
+    HWND tray = FindWindowA("TTvrTrayForm", "TvrTrayForm");
+    ASSERT_NE(tray, nullptr);
+
+    // A single click does nothing; a double click starts the editor when none runs.
+    PostMessageA(tray, kTrayNotify, 100, WM_LBUTTONDOWN);
+    PostMessageA(tray, kTrayNotify, 100, WM_LBUTTONUP);
+    Pump(300ms);
+    EXPECT_TRUE(Records().empty());
+    PostMessageA(tray, kTrayNotify, 100, WM_LBUTTONDBLCLK);
+    ASSERT_TRUE(WaitForRecords(1)) << "TavrexW was not started";
+    EXPECT_TRUE(EndsWith(Records()[0].at("module"), "\\TavrexW.exe"));
+    EXPECT_EQ(Records()[0].at("show"), "5");
+
+    // "Define ...", the first item, raises the running editor.
+    StandInWindow editor("TTvrMainFormD", "TvrMainFormD");
+    PostMessageA(tray, kTrayNotify, 100, WM_RBUTTONDOWN);
+    ASSERT_TRUE(WaitUntil([] { return VisibleWindow("#32768") != nullptr; }));
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !editor.Messages(kShowEditor).empty(); }));
+    EXPECT_EQ(Records().size(), 1u);
+}
+
+TEST_F(ServiceTest, AboutShowsOneBoxThatOkHidesAndTheHotkeysKeepWorking) {
+    WriteDefinitions(kListKey, {Launch('N', false, false, true)});
+    StartService();
+    HWND tray = FindWindowA("TTvrTrayForm", "TvrTrayForm");
+    auto chooseAbout = [&] {
+        PostMessageA(tray, kTrayNotify, 100, WM_RBUTTONDOWN);
+        ASSERT_TRUE(WaitUntil([] { return VisibleWindow("#32768") != nullptr; }));
+        PressKey(VK_UP);  // Exit
+        PressKey(VK_UP);  // About ..., past the separator
+        PressKey(VK_RETURN);
+    };
+    chooseAbout();
+    ASSERT_TRUE(WaitUntil([] { return VisibleWindow("TTvrAboutBoxForm") != nullptr; })) << "no about box";
+    HWND box = VisibleWindow("TTvrAboutBoxForm");
+    char caption[64] = {};
+    GetWindowTextA(box, caption, sizeof caption);
+    EXPECT_STREQ(caption, "\x83o\x81[\x83W\x83\x87\x83\x93\x8F\xEE\x95\xF1");  // バージョン情報 in Shift-JIS
+
+    // While the box is open the hotkeys still work.
+    PressWinCombination('N', false, false, true);
+    EXPECT_TRUE(WaitForRecords(1));
+
+    chooseAbout();
+    Pump(300ms);
+    EXPECT_EQ(FindWindowExA(nullptr, box, "TTvrAboutBoxForm", nullptr), nullptr) << "a second about box";
+
+    HWND ok = FindWindowExA(box, nullptr, nullptr, "OK");
+    ASSERT_NE(ok, nullptr);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok), BN_CLICKED), reinterpret_cast<LPARAM>(ok));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); })) << "OK did not hide the box";
+    EXPECT_TRUE(IsWindow(box));
 }
