@@ -14,7 +14,9 @@ namespace {
 class WindowClassRegistry {
 public:
     static WindowClassRegistry& Instance() {
-        static WindowClassRegistry registry;
+        // Deliberately never destroyed: forms that the application still owns at the program's
+        // end are destroyed during static destruction, and their windows need the classes.
+        static WindowClassRegistry& registry = *new WindowClassRegistry;
         return registry;
     }
 
@@ -572,13 +574,14 @@ void TWinControl::Dispatch(TMessage& message) {
             return;
         case WM_CHAR:
             if (OnKeyPress) {
-                char key = static_cast<char>(message.WParam);
+                const char typed = static_cast<char>(message.WParam);
+                char key = typed;
                 OnKeyPress(this, key);
                 if (key == 0) {
                     message.Result = 0;
                     return;
                 }
-                message.WParam = static_cast<unsigned char>(key);
+                if (key != typed) message.WParam = static_cast<unsigned char>(key);
             }
             break;
         case WM_DESTROY:

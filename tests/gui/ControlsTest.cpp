@@ -208,6 +208,26 @@ TEST_F(Controls, AlignedControlsShareTheClientAreaInsideTheBevels) {
               (std::vector<int>{2, 350 - 2 - 24, 453 - 4, 24}));
 }
 
+TEST_F(Controls, LabelTakesTheSizeOfItsCaptionUnlessFixed) {
+    TLabel* label = form->CreateComponent<TLabel>(form);
+    label->SetCaption("A");
+    const int narrow = label->Width();
+    label->SetCaption("A much longer caption");
+    EXPECT_GT(label->Width(), 3 * narrow);
+    EXPECT_GT(label->Height(), 0);
+
+    label->SetWordWrap(true);
+    label->SetWidth(60);
+    label->SetCaption("words that wrap over several lines");
+    EXPECT_EQ(label->Width(), 60);
+    EXPECT_GT(label->Height(), 2 * narrow);  // several lines high
+
+    label->SetAutoSize(false);
+    label->SetBounds(0, 0, 293, 24);
+    label->SetCaption("1999/10/28");
+    EXPECT_EQ((std::vector<int>{label->Width(), label->Height()}), (std::vector<int>{293, 24}));
+}
+
 TEST_F(Controls, EditColourComesFromItsColorProperty) {
     TEdit* edit = form->CreateComponent<TEdit>(form);
     HDC dc = GetDC(edit->Handle());
