@@ -407,6 +407,69 @@ TEST_F(EditorEndToEnd, ParamsDialogOtherShellBindingStoresTheNumber) {
     EXPECT_EQ(q->GetExtra(), (15 << 3) | 2);
 }
 
+// The window that has the keyboard focus in the editor's GUI thread.
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+void PressEnter(HWND window) {
+    // The editor's message loop translates the key into the character 13.
+    PostMessageA(window, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(window, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+TEST_F(EditorEndToEnd, EnterWalksTheFocusToOkWithoutConfirming) {
+    WriteDefinitions({{'G', false, false, false, "g.exe", 0}});
+    RegistrySnapshot before = RegistrySnapshot::Take(kPath);
+    HWND grid = StartEditor();
+    ASSERT_NE(grid, nullptr);
+    HWND gridOk = WindowFinder::Descendant(grid, "TButton", "OK");
+    HWND row = RowEdit(grid, 'G');
+    PressEnter(row);
+    ASSERT_TRUE(WindowFinder::PumpUntil([&] { return FocusOf(grid) == gridOk; }, kWaitMs));
+    EXPECT_EQ(WindowFinder::Text(row), "g.exe");
+    EXPECT_TRUE(editor_->Running());
+    EXPECT_TRUE(RegistrySnapshot::Take(kPath) == before);
+
+    // In the dialog: command -> folder -> parameters -> OK, and Enter on the focused OK confirms.
+    HWND dialog = OpenParams(grid, 'G');
+    ASSERT_NE(dialog, nullptr);
+    HWND ok = WindowFinder::Descendant(dialog, "TButton", "OK");
+    ASSERT_TRUE(WindowFinder::PumpUntil([&] { return FocusOf(dialog) == ok; }, kWaitMs)) << "OK has the focus on show";
+    HWND command = WindowFinder::Descendant(dialog, "TMoxEdit");
+    std::vector<HWND> edits;
+    for (HWND edit : WindowFinder::Descendants(dialog, "TEdit"))
+        if (GetParent(edit) == GetParent(command)) edits.push_back(edit);
+    ASSERT_EQ(edits.size(), 2u);  // folder and parameters: the upper one is the folder
+    auto topOf = [](HWND w) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        return r.top;
+    };
+    if (topOf(edits[0]) > topOf(edits[1])) std::swap(edits[0], edits[1]);
+    ASSERT_TRUE(WindowFinder::SetText(edits[1], "-p"));
+    HWND chain[] = {command, edits[0], edits[1], ok};
+    WindowFinder::MouseClick(command);  // an edit takes the focus when clicked
+    ASSERT_TRUE(WindowFinder::PumpUntil([&] { return FocusOf(dialog) == command; }, kWaitMs));
+    for (int i = 0; i < 3; ++i) {
+        PressEnter(chain[i]);
+        ASSERT_TRUE(WindowFinder::PumpUntil([&] { return FocusOf(dialog) == chain[i + 1]; }, kWaitMs))
+            << "step " << i << ", focus on " << WindowFinder::ClassOf(FocusOf(dialog)) << " \"" << WindowFinder::Text(FocusOf(dialog)) << "\"";
+        EXPECT_TRUE(IsWindowVisible(dialog));
+    }
+    PressEnter(ok);
+    ASSERT_TRUE(WindowFinder::PumpUntil([&] { return !IsWindowVisible(dialog); }, kWaitMs));
+    EXPECT_EQ(WindowFinder::Text(command), "g.exe");
+    PressOk(grid);
+    ExpectEnded();
+    std::unique_ptr<HotKeyList> list = ReadDefinitions();
+    ASSERT_NE(list->Find('G', false, false, false), nullptr);
+    EXPECT_EQ(list->Find('G', false, false, false)->GetParameters(), "-p");
+}
+
 TEST_F(EditorEndToEnd, ParamsDialogCancelLeavesTheRow) {
     WriteDefinitions({{'G', false, false, false, "g.exe", 0}});
     HWND grid = StartEditor();
