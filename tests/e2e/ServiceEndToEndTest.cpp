@@ -206,7 +206,10 @@ TEST_F(ServiceTest, ReloadAppliesTheRewrittenListAndWritesItBackNormalised) {
     Definition second = Launch('C', false, false, false, "second");
     WriteDefinitions(kListKey, {first, empty, Launch('B', false, false, true), second});
     PostMessageA(serviceWindow, kReloadDefinitions, 0, 0);
-    ASSERT_TRUE(WaitUntil([] { return ReadDword(kListKey, "Count") == 2; })) << "the list was not written back";
+    // The write-back ends with the removal of the stale item keys: wait for that, not for "Count",
+    // which is written first.
+    ASSERT_TRUE(WaitUntil([] { return ReadDword(kListKey, "Count") == 2 && SubkeyNames(kListKey).size() == 2; }))
+        << "the list was not written back";
 
     EXPECT_FALSE(HeldElsewhere(win, 'A'));
     EXPECT_TRUE(HeldElsewhere(winShift, 'B'));
