@@ -47,13 +47,7 @@ void TImage::Paint(HDC dc) {
 
 void TImage::Dispatch(TMessage& message) {
     if (message.Msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(WindowHandle(), &ps);
-        if (dc != nullptr) {
-            Paint(dc);
-            EndPaint(WindowHandle(), &ps);
-        }
-        message.Result = 0;
+        PaintMessage(message);
         return;
     }
     TWinControl::Dispatch(message);

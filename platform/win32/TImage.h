@@ -25,7 +25,7 @@ protected:
 
 private:
     void PictureChanged();
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     TIcon picture_;
     bool stretch_ = false;
     bool center_ = false;

@@ -50,16 +50,9 @@ void TPanel::Paint(HDC dc) {
 
 void TPanel::Dispatch(TMessage& message) {
     switch (message.Msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(WindowHandle(), &ps);
-            if (dc != nullptr) {
-                Paint(dc);
-                EndPaint(WindowHandle(), &ps);
-            }
-            message.Result = 0;
+        case WM_PAINT:
+            PaintMessage(message);
             return;
-        }
         case WM_SETTEXT:
         case WM_ENABLE:
             TWinControl::Dispatch(message);

@@ -20,7 +20,7 @@ protected:
     void AdjustClientRect(RECT& rect) override;
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     TBevelCut bevelOuter_ = bvRaised;
     TBevelCut bevelInner_ = bvNone;
     bool pressed_ = false;  // the left button went down on the panel and has not come up yet

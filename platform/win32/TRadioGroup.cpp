@@ -139,16 +139,9 @@ void TRadioGroup::Paint(HDC dc) {
 
 void TRadioGroup::Dispatch(TMessage& message) {
     switch (message.Msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(WindowHandle(), &ps);
-            if (dc != nullptr) {
-                Paint(dc);
-                EndPaint(WindowHandle(), &ps);
-            }
-            message.Result = 0;
+        case WM_PAINT:
+            PaintMessage(message);
             return;
-        }
         case WM_SIZE:
             TWinControl::Dispatch(message);
             ArrangeButtons();

@@ -41,7 +41,7 @@ private:
     void RebuildButtons();
     void ArrangeButtons();
     void ButtonClicked(TRadioButton* button);
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     int TextHeight();
 
     TStringList items_;

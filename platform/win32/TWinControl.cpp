@@ -327,6 +327,15 @@ HBRUSH TWinControl::BackgroundBrush() {
 
 void TWinControl::PaintBackground(HDC dc, const RECT& rect) { FillRect(dc, &rect, BackgroundBrush()); }
 
+void TWinControl::PaintMessage(TMessage& message) {
+    PAINTSTRUCT ps;
+    if (HDC dc = BeginPaint(WindowHandle(), &ps)) {
+        Paint(dc);
+        EndPaint(WindowHandle(), &ps);
+    }
+    message.Result = 0;
+}
+
 TFont& TWinControl::Font() {
     if (parentFont_ && parent_ != nullptr) return parent_->Font();
     if (!font_) {

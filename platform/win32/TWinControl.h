@@ -166,6 +166,10 @@ protected:
     HBRUSH BackgroundBrush();
     // Fills `rect` with the background colour.
     void PaintBackground(HDC dc, const RECT& rect);
+    // Answers WM_PAINT of a control that draws itself: BeginPaint, Paint, EndPaint.
+    void PaintMessage(TMessage& message);
+    // Draws a self-drawn control; called by PaintMessage.
+    virtual void Paint(HDC) {}
     // Called when the font in effect changed (after WM_SETFONT has been sent to the window).
     virtual void FontChanged() {}
     // Called after SetCaption changed the text.
