@@ -12,5 +12,3 @@ constexpr char kEditorWindowCaption[] = "TvrMainFormD";
 constexpr char kServiceWindowClass[] = "TTvrDefFormD";
 constexpr char kServiceWindowCaption[] = "TvrDefFormD";
 
-constexpr char kHotKeysPath[] = "Software\\MoxApp\\TavrinChan\\HotKeys";
-constexpr char kHotKeyPrefix[] = "HotKey";

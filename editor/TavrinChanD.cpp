@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "EditorMessages.h"
-#include "MoxRegistry.h"
+#include "HotKeyStore.h"
 #include "TApplication.h"
 #include "TTvrMainFormD.h"
 #include "TvrDisplayer.h"
@@ -51,17 +51,8 @@ void TavrinChanD::Quit() {
     if (mainForm != nullptr) mainForm->Close();
 }
 
-std::unique_ptr<HotKeyList> TavrinChanD::LoadHotKeys() {
-    MoxRegistry registry;
-    registry.OpenPath(kHotKeysPath);
-    auto list = std::make_unique<HotKeyList>();
-    list->LoadFromRegistry(kHotKeyPrefix, &registry);
-    return list;
-}
+std::unique_ptr<HotKeyList> TavrinChanD::LoadHotKeys() { return LoadStoredHotKeys(); }
 
 void TavrinChanD::SaveHotKeys(HotKeyList* hotKeys) {
-    if (hotKeys == nullptr) return;
-    MoxRegistry registry;
-    registry.OpenPath(kHotKeysPath);
-    hotKeys->SaveToRegistry(kHotKeyPrefix, &registry);
+    if (hotKeys != nullptr) SaveStoredHotKeys(*hotKeys);
 }

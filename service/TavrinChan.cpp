@@ -2,8 +2,7 @@
 
 #include "HotKeyAction.h"
 #include "HotKeyCombination.h"
-#include "MoxRegistry.h"
-#include "ServiceRegistry.h"
+#include "HotKeyStore.h"
 #include "TvrAboutBox.h"
 #include "TvrDisplayerD.h"
 #include "TvrTrayWindow.h"
@@ -30,19 +29,9 @@ TavrinChan::~TavrinChan() {
     accessCtrl.reset();
 }
 
-std::unique_ptr<HotKeyList> TavrinChan::LoadHotKeys() {
-    MoxRegistry registry;
-    registry.OpenPath(kHotKeysPath);
-    auto list = std::make_unique<HotKeyList>();
-    list->LoadFromRegistry(kHotKeyPrefix, &registry);
-    return list;
-}
+std::unique_ptr<HotKeyList> TavrinChan::LoadHotKeys() { return LoadStoredHotKeys(); }
 
-void TavrinChan::SaveHotKeys(HotKeyList& list) {
-    MoxRegistry registry;
-    registry.OpenPath(kHotKeysPath);
-    list.SaveToRegistry(kHotKeyPrefix, &registry);
-}
+void TavrinChan::SaveHotKeys(HotKeyList& list) { SaveStoredHotKeys(list); }
 
 void TavrinChan::ApplyHotKeys(const HotKeyList& list) {
     hotKeys = std::make_unique<HotKeyList>(&list);

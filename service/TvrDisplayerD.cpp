@@ -1,8 +1,7 @@
 #include "TvrDisplayerD.h"
 
 #include "EditorLink.h"
-#include "MoxRegistry.h"
-#include "ServiceRegistry.h"
+#include "HotKeyStore.h"
 #include "TApplication.h"
 #include "TTvrDefFormD.h"
 #include "TavrinChan.h"
@@ -35,10 +34,7 @@ void TvrDisplayerD::ReloadDefinitions() {
 }
 
 void TvrDisplayerD::ReadHotKeys() {
-    hotKeys = std::make_unique<HotKeyList>();
-    MoxRegistry registry;
-    registry.OpenPath(kHotKeysPath);
-    hotKeys->LoadFromRegistry(kHotKeyPrefix, &registry);
+    hotKeys = LoadStoredHotKeys();
 }
 
 std::unique_ptr<HotKeyList> TvrDisplayerD::CopyHotKeys() const { return std::make_unique<HotKeyList>(hotKeys.get()); }

@@ -5,6 +5,7 @@
 
 #include "Exception.h"
 #include "HotKeyList.h"
+#include "HotKeyStore.h"
 #include "MoxRegistry.h"
 #include "RegistryTestBed.h"
 
@@ -152,4 +153,17 @@ TEST(HotKeyListStore, AGapInTheItemsLoadsAsALetterlessRecordThatCopiesDrop) {
     EXPECT_TRUE(loaded.GetHotKey(1)->IsEmptyDefinition());
     HotKeyList working(&loaded);
     EXPECT_EQ(Describe(working), std::vector<std::string>{"A:notepad"});
+}
+
+TEST(HotKeyListStore, TheStoredDefinitionsRoundTripUnderTheProgramsKey) {
+    MemoryTestBed bed;
+    EXPECT_EQ(LoadStoredHotKeys()->Count(), 0);
+    EXPECT_TRUE(bed.registry.KeyExists("Software\\MoxApp\\TavrinChan\\HotKeys"));
+    EXPECT_TRUE(bed.registry.ValueNames("Software\\MoxApp\\TavrinChan\\HotKeys").empty());
+
+    HotKeyList list;
+    list.Store(new Tracked("k", 'K', true, "calc"));
+    SaveStoredHotKeys(list);
+    EXPECT_EQ(bed.registry.Get("Software\\MoxApp\\TavrinChan\\HotKeys\\HotKey_0", "Command"), Sz("calc"));
+    EXPECT_EQ(Describe(*LoadStoredHotKeys()), std::vector<std::string>{"K+C:calc"});
 }
